@@ -1,0 +1,4 @@
+# The 32-bit build is the one that ships; this machine cannot run it.
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(YZ_TRIPLE i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
