@@ -42,7 +42,7 @@ test-fuzz:
 check-exes:
 	tools/check-exes.sh build/win32 pei-i386 build/win64 pei-x86-64
 
-run: build-native build-win64
+run: build-native
 	@tools/run.sh
 
 bench: build-bench

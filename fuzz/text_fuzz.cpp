@@ -1,4 +1,4 @@
-// Find, Split, HalfWidth and UpperCase on arbitrary bytes: no crash, and the
+// Find, Split, TextBetween, HalfWidth and UpperCase on arbitrary bytes: no crash, and the
 // results keep their promises. Input: a delimiter length byte, then the
 // delimiter, then the text.
 #include <cstddef>
@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "bank/bank_file.h"
 #include "toolkit/pinyin.h"
 #include "toolkit/text.h"
 
@@ -46,6 +47,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (size_t i = 0; i < pieces.size(); ++i) joined += (i ? std::string(delimiter) : "") + pieces[i];
   if (!delimiter.empty() && text.size() > joined.size()) joined += delimiter;
   Check(joined == text);
+
+  // The text between two markers is a piece of the text that ends right
+  // before an end marker.
+  const std::string between = yz::TextBetween(text, delimiter, delimiter);
+  if (!between.empty()) {
+    const size_t at = text.find(between + std::string(delimiter));
+    Check(at != std::string_view::npos);
+  }
 
   Check(yz::UpperCase(text).size() == text.size());
   Check(yz::HalfWidth(text).size() <= text.size());

@@ -38,25 +38,6 @@ int KeySeed(std::string_view key) {
   return seed;
 }
 
-// Calls item(text) for each piece of payload between commas, stepping over
-// double-byte characters as Split does (a comma after a lead byte belongs to
-// the character). A trailing comma adds no item.
-template <typename F>
-void ForEachItem(std::string_view payload, F&& item) {
-  size_t begin = 0, i = 0;
-  while (i < payload.size()) {
-    if (IsLeadByte(payload[i])) {
-      i += 2;
-    } else if (payload[i] == ',') {
-      item(payload.substr(begin, i - begin));
-      begin = ++i;
-    } else {
-      ++i;
-    }
-  }
-  if (begin < payload.size()) item(payload.substr(begin));
-}
-
 }  // namespace
 
 std::string TextBetween(std::string_view text, std::string_view startMarker,
@@ -100,7 +81,7 @@ std::string UnscrambleBank(std::string_view payload, std::string_view key) {
   std::string out;
   out.reserve(payload.size() / 3 + 1);
   std::int64_t i = 0;
-  ForEachItem(payload, [&](std::string_view item) {
+  ForEachPiece(payload, ",", [&](std::string_view item) {
     ++i;
     const std::int64_t v = ParseHexItem(item) & 0xFF;
     const std::int64_t t = key.empty() ? 0 : static_cast<signed char>(key[i % key.size()]);

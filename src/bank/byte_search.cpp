@@ -1,42 +1,45 @@
 #include "bank/byte_search.h"
 
-#include <algorithm>
 #include <cstring>
 
-namespace yz {
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
-BytePattern::BytePattern(std::string_view pattern) : pattern_(pattern) {
-  const size_t m = pattern_.size();
-  if (m < 2) return;
-  const auto* p = reinterpret_cast<const unsigned char*>(pattern_.data());
-  auto distance = [m](size_t j) { return static_cast<std::uint8_t>(std::min<size_t>(m - 1 - j, 255)); };
-  skip_.fill(distance(0));
-  for (size_t j = 1; j + 1 < m; ++j) skip_[Hash(p + j)] = distance(j);
-  const size_t last = Hash(p + m - 1);
-  skipAfterMiss_ = skip_[last];
-  skip_[last] = 0;
-}
+namespace yz {
 
 size_t BytePattern::FindIn(std::string_view haystack, size_t from) const {
   const size_t m = pattern_.size();
   const size_t n = haystack.size();
   if (from > n || n - from < m) return std::string_view::npos;
   if (m == 0) return from;
-  const auto* base = reinterpret_cast<const unsigned char*>(haystack.data());
+  const char* base = haystack.data();
   if (m == 1) {
     const void* hit = std::memchr(base + from, pattern_[0], n - from);
-    return hit ? static_cast<const unsigned char*>(hit) - base : std::string_view::npos;
+    return hit ? static_cast<const char*>(hit) - base : std::string_view::npos;
   }
-  const unsigned char* last = base + n - 1;
-  for (const unsigned char* end = base + from + m - 1; end <= last;) {
-    const size_t skip = skip_[Hash(end)];
-    if (skip) {
-      end += skip;
-      continue;
+  size_t i = from;
+  const size_t lastStart = n - m;  // the last place a match can start
+#if defined(__SSE2__)
+  const __m128i first = _mm_set1_epi8(pattern_[0]);
+  const __m128i last = _mm_set1_epi8(pattern_[m - 1]);
+  for (; i + 15 <= lastStart; i += 16) {
+    const __m128i startBytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + i));
+    const __m128i endBytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + i + m - 1));
+    unsigned mask = static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(first, startBytes), _mm_cmpeq_epi8(last, endBytes))));
+    while (mask) {
+      const unsigned bit = static_cast<unsigned>(__builtin_ctz(mask));
+      if (std::memcmp(base + i + bit + 1, pattern_.data() + 1, m - 2) == 0) return i + bit;
+      mask &= mask - 1;
     }
-    const unsigned char* start = end - (m - 1);
-    if (std::memcmp(start, pattern_.data(), m) == 0) return start - base;
-    end += skipAfterMiss_;
+  }
+#endif
+  for (; i <= lastStart; ++i) {
+    if (base[i] == pattern_[0] && base[i + m - 1] == pattern_[m - 1] &&
+        std::memcmp(base + i + 1, pattern_.data() + 1, m - 2) == 0) {
+      return i;
+    }
   }
   return std::string_view::npos;
 }

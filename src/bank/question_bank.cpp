@@ -42,25 +42,37 @@ std::string PinyinInitials(std::string_view text) {
 
 std::shared_ptr<const BankSnapshot> BankSnapshot::FromPlainText(std::string_view plain) {
   std::shared_ptr<BankSnapshot> bank(new BankSnapshot);
-  const std::vector<std::string> entries = Split(plain, kEntrySeparator);
+  // Sizes are known up to the half-width forms and the keys: a key takes at
+  // most a byte for each byte of its entry.
   bank->text_.reserve(plain.size() + 1);
-  bank->keys_.reserve(plain.size() / 2 + entries.size());
-  bank->textStart_.reserve(entries.size() + 1);
-  bank->keyStart_.reserve(entries.size() + 1);
+  bank->half_.reserve(plain.size() + 1);
+  bank->keys_.reserve(plain.size() + 1);
   bank->textStart_.push_back(0);
   bank->keyStart_.push_back(0);
   bank->halfStart_.push_back(0);
-  for (size_t i = 0; i < entries.size(); ++i) {
-    const std::string& entry = entries[i];
+  std::uint32_t index = 0;
+  ForEachPiece(plain, kEntrySeparator, [&](std::string_view entry) {
     AppendPiece(bank->text_, bank->textStart_, entry);
-    std::string half = HalfWidth(entry);
-    if (half != entry) {
-      bank->differing_.push_back(static_cast<std::uint32_t>(i));
-      AppendPiece(bank->half_, bank->halfStart_, half);
+    const size_t mark = bank->half_.size();
+    AppendHalfWidth(bank->half_, entry);
+    std::string_view half(bank->half_.data() + mark, bank->half_.size() - mark);
+    if (half == entry) {
+      bank->half_.resize(mark);
+      half = entry;
+    } else {
+      bank->half_.push_back('\0');
+      bank->halfStart_.push_back(static_cast<std::uint32_t>(bank->half_.size()));
+      bank->differing_.push_back(index);
     }
     AppendInitials(bank->keys_, half);
     bank->keys_.push_back('\0');
     bank->keyStart_.push_back(static_cast<std::uint32_t>(bank->keys_.size()));
+    ++index;
+  });
+  // A bank lives long and is never added to: hold only what it uses.
+  for (std::string* arena : {&bank->text_, &bank->half_, &bank->keys_}) arena->shrink_to_fit();
+  for (auto* starts : {&bank->textStart_, &bank->keyStart_, &bank->halfStart_, &bank->differing_}) {
+    starts->shrink_to_fit();
   }
   bank->converted_ = std::make_unique<std::atomic<bool>[]>(bank->differing_.size());
   return bank;

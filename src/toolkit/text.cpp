@@ -57,22 +57,7 @@ long Find(std::string_view text, std::string_view sought, long start, bool ignor
 
 std::vector<std::string> Split(std::string_view text, std::string_view delimiter) {
   std::vector<std::string> pieces;
-  if (text.empty()) return pieces;
-  if (delimiter.empty()) {
-    pieces.emplace_back(text);
-    return pieces;
-  }
-  size_t pos = 0;
-  while (pos < text.size()) {
-    long found = Find(text, delimiter, static_cast<long>(pos + 1));
-    if (found < 0) {
-      pieces.emplace_back(text.substr(pos));
-      break;
-    }
-    size_t at = static_cast<size_t>(found - 1);
-    pieces.emplace_back(text.substr(pos, at - pos));
-    pos = at + delimiter.size();
-  }
+  ForEachPiece(text, delimiter, [&](std::string_view piece) { pieces.emplace_back(piece); });
   return pieces;
 }
 
@@ -94,7 +79,11 @@ std::string UpperCase(std::string_view text) {
 
 std::string HalfWidth(std::string_view text) {
   std::string out;
-  out.reserve(text.size());
+  AppendHalfWidth(out, text);
+  return out;
+}
+
+void AppendHalfWidth(std::string& out, std::string_view text) {
   for (size_t i = 0; i < text.size(); ++i) {
     const auto lead = static_cast<unsigned char>(text[i]);
     if (lead < 0x80 || i + 1 == text.size()) {
@@ -116,7 +105,6 @@ std::string HalfWidth(std::string_view text) {
       out += static_cast<char>(trail);
     }
   }
-  return out;
 }
 
 }  // namespace yz

@@ -28,6 +28,10 @@ long Find(std::string_view text, std::string_view sought, long start = 1,
 // gives no pieces; an empty delimiter gives the whole text as one piece.
 std::vector<std::string> Split(std::string_view text, std::string_view delimiter);
 
+// Split without copies: calls piece(std::string_view) for each piece in order.
+template <typename F>
+void ForEachPiece(std::string_view text, std::string_view delimiter, F&& piece);
+
 // Bytes taken as text: up to the first zero byte.
 std::string TextFromBytes(std::string_view bytes);
 
@@ -37,8 +41,41 @@ std::string UpperCase(std::string_view text);
 // Full-width forms to single bytes: A3A1-A3FE to 0x21-0x7E, the ideographic
 // space A1A1 to a space, A1AB to "~", A1EE and A1EF to "*".
 std::string HalfWidth(std::string_view text);
+// The same, appended to out.
+void AppendHalfWidth(std::string& out, std::string_view text);
 
 // True when the byte starts a double-byte character.
 inline bool IsLeadByte(char c) { return static_cast<unsigned char>(c) >= 0x80; }
+
+template <typename F>
+void ForEachPiece(std::string_view text, std::string_view delimiter, F&& piece) {
+  if (delimiter.size() != 1) {
+    size_t pos = 0;
+    while (pos < text.size()) {
+      const long found = delimiter.empty() ? -1 : Find(text, delimiter, static_cast<long>(pos + 1));
+      if (found < 0) {
+        piece(text.substr(pos));
+        return;
+      }
+      piece(text.substr(pos, static_cast<size_t>(found - 1) - pos));
+      pos = static_cast<size_t>(found - 1) + delimiter.size();
+    }
+    return;
+  }
+  // One delimiter byte: a walk that steps over double-byte characters.
+  const char d = delimiter[0];
+  size_t begin = 0, i = 0;
+  while (i < text.size()) {
+    if (IsLeadByte(text[i])) {
+      i += 2;
+    } else if (text[i] == d) {
+      piece(text.substr(begin, i - begin));
+      begin = ++i;
+    } else {
+      ++i;
+    }
+  }
+  if (begin < text.size()) piece(text.substr(begin));
+}
 
 }  // namespace yz
