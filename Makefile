@@ -42,10 +42,10 @@ test-fuzz:
 check-exes:
 	tools/check-exes.sh build/win32 pei-i386 build/win64 pei-x86-64
 
-run: build-native
+run: build-win64
 	@tools/run.sh
 
-bench: build-bench
+bench: build-bench build-win64
 	tools/bench.sh
 
 fuzz: build-fuzz

@@ -12,7 +12,7 @@
 #include "bank/bank_file.h"
 #include "bank/question_bank.h"
 #include "bank/search.h"
-#include "bank_generator.h"
+#include "bankgen/bank_generator.h"
 #include "toolkit/runtime.h"
 
 namespace yz {

@@ -15,6 +15,11 @@ std::u16string ToUtf16(std::string_view text, CodePage from);
 // UTF-16 to the code page; a character the code page lacks gives empty text.
 std::string FromUtf16(std::u16string_view text, CodePage to);
 
+// The same, but whatever cannot be converted becomes "?" and the rest is
+// kept: for text shown to or typed by the user.
+std::u16string ToUtf16Lossy(std::string_view text, CodePage from);
+std::string FromUtf16Lossy(std::u16string_view text, CodePage to);
+
 // Shorthands for the two directions the tool needs most.
 inline std::string GbkToUtf8(std::string_view gbk) {
   return FromUtf16(ToUtf16(gbk, CodePage::kGbk), CodePage::kUtf8);

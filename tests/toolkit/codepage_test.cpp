@@ -32,5 +32,13 @@ TEST(CodePageTest, BadInputGivesEmptyText) {
   EXPECT_EQ(FromUtf16(u"\xD800", CodePage::kUtf8), "");         // lone surrogate
 }
 
+TEST(CodePageTest, LossyConversionKeepsWhatItCan) {
+  EXPECT_EQ(ToUtf16Lossy(kGbk, CodePage::kGbk), kUtf16);
+  EXPECT_EQ(ToUtf16Lossy("a\xFF\xD6\xD0", CodePage::kGbk), u"a?中");
+  EXPECT_EQ(ToUtf16Lossy("a\xD6", CodePage::kGbk), u"a?");
+  EXPECT_EQ(FromUtf16Lossy(u"a😀中", CodePage::kGbk), "a?\xD6\xD0");
+  EXPECT_EQ(FromUtf16Lossy(u"", CodePage::kGbk), "");
+}
+
 }  // namespace
 }  // namespace yz

@@ -1,4 +1,4 @@
-#include "bank_generator.h"
+#include "bankgen/bank_generator.h"
 
 #include <random>
 
