@@ -9,6 +9,7 @@
 #include <atomic>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "bank/bank_file.h"
 #include "bankgen/bank_generator.h"
@@ -178,6 +179,17 @@ TEST_F(MainWindowTest, OnlyTheNewestQueryShows) {
   EXPECT_EQ(Results(), expected);
 }
 
+// Runs a command line of xdotool from inside Wine.
+void Xdotool(std::wstring arguments) {
+  std::wstring command = L"/usr/bin/xdotool " + arguments;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+}
+
 std::atomic<int> standInKeys = 0;
 
 LRESULT CALLBACK StandInProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -198,19 +210,44 @@ TEST_F(MainWindowTest, HomeRunsTheOcrSearchOnTheUiThread) {
   ASSERT_TRUE(game);
   ui::PauseProcessingEvents(300);
 
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  wchar_t command[] = L"/usr/bin/xdotool search --onlyvisible --name YanzhouGameStandIn windowfocus --sync %1 key Home";
-  ASSERT_TRUE(CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  Xdotool(L"search --onlyvisible --name YanzhouGameStandIn windowfocus --sync %1 key Home");
 
   EXPECT_TRUE(WaitFor([&] { return ocrRuns_ > 0; }, 10000));
   EXPECT_EQ(ocrThread_, GetCurrentThreadId());
   EXPECT_EQ(GetForegroundWindow(), game);
   EXPECT_EQ(standInKeys, 0);  // swallowed by the hot key
   DestroyWindow(game);
+}
+
+TEST_F(MainWindowTest, DraggingTheBackgroundMovesTheWindow) {
+  HWND hwnd = window_.window().hwnd();
+  RECT before;
+  GetWindowRect(hwnd, &before);
+  POINT background{100, 300};  // between the check box and the buttons
+  ClientToScreen(hwnd, &background);
+  Xdotool(L"mousemove " + std::to_wstring(background.x) + L" " + std::to_wstring(background.y) +
+          L" mousedown 1 sleep 0.2 mousemove_relative 40 30 sleep 0.2 mouseup 1");
+  RECT after{};
+  EXPECT_TRUE(WaitFor([&] {
+    GetWindowRect(hwnd, &after);
+    return after.left == before.left + 40 && after.top == before.top + 30;
+  })) << after.left - before.left << "," << after.top - before.top;
+}
+
+TEST_F(MainWindowTest, TabVisitsTheSearchBoxesTheCheckBoxAndTheButtons) {
+  HWND hwnd = window_.window().hwnd();
+  std::vector<std::string> visited;
+  HWND control = nullptr;
+  for (int i = 0; i < 6; ++i) {
+    control = GetNextDlgTabItem(hwnd, control, FALSE);
+    for (const char* name : {"编辑框_手动搜索", "编辑框_截图搜索", "选择框_窗口最前", "按钮_截图配置", "按钮_截图搜索"}) {
+      if (window_[name].hwnd() == control) visited.push_back(name);
+    }
+  }
+  EXPECT_EQ(visited, (std::vector<std::string>{"编辑框_手动搜索", "编辑框_截图搜索", "选择框_窗口最前", "按钮_截图配置",
+                                               "按钮_截图搜索", "编辑框_手动搜索"}));
+  // Typing goes to the first search box as soon as the window is active.
+  EXPECT_EQ(GetFocus(), window_["编辑框_手动搜索"].hwnd());
 }
 
 TEST_F(MainWindowTest, TheButtonRunsTheOcrSearchOnAWorker) {
