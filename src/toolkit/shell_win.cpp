@@ -3,18 +3,10 @@
 
 #include <string>
 
-#include "toolkit/codepage.h"
 #include "toolkit/shell_win.h"
+#include "toolkit/wide_win.h"
 
 namespace yz {
-namespace {
-
-std::wstring Wide(std::string_view gbk) {
-  const std::u16string wide = ToUtf16(gbk, CodePage::kGbk);
-  return std::wstring(wide.begin(), wide.end());
-}
-
-}  // namespace
 
 void ShowMessage(std::string_view text, std::string_view caption) {
   MessageBoxW(GetActiveWindow(), Wide(text).c_str(), Wide(caption).c_str(), MB_OK);

@@ -6,23 +6,14 @@
 #include <map>
 #include <utility>
 
-#include "toolkit/codepage.h"
 #include "toolkit/text.h"
+#include "toolkit/wide_win.h"
 
 namespace yz::ui {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"YanzhouWindow";
 constexpr int kFirstControlId = 100;
-
-std::wstring Wide(std::string_view gbk) {
-  const std::u16string wide = ToUtf16Lossy(gbk, CodePage::kGbk);
-  return std::wstring(wide.begin(), wide.end());
-}
-
-std::string Gbk(const std::wstring& wide) {
-  return FromUtf16Lossy(std::u16string(wide.begin(), wide.end()), CodePage::kGbk);
-}
 
 // The longest start of text within limit bytes that ends on a character.
 std::string_view CutOnCharacter(std::string_view text, size_t limit) {
@@ -192,7 +183,7 @@ std::string Control::Text() const {
   const int length = GetWindowTextLengthW(hwnd_);
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   text.resize(static_cast<size_t>(GetWindowTextW(hwnd_, text.data(), length + 1)));
-  return Gbk(text);
+  return GbkFromWide(text);
 }
 
 void Control::SetText(std::string_view text) {
