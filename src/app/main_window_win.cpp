@@ -74,7 +74,7 @@ MainWindow::MainWindow(AppState& state) : state_(state), window_(MainWindowLayou
 void MainWindow::OnCreated() {
   window_.SetHeight(kHeight);
   // The window skin would be applied here.
-  StartWorker([&bank = state_.bank, path = state_.bankPath] { LoadQuestionBank(bank, path); });
+  StartBankLoad();
   hotKey_ = window_.RegisterHotKey(window_["标签1"], 0, kHotKey);
   // This window's own handle: looking it up by its title could find the
   // window of another running copy.
@@ -82,7 +82,17 @@ void MainWindow::OnCreated() {
   // The check for a newer bank starts here.
 }
 
+void MainWindow::StartBankLoad() {
+  StartWorker([this] {
+    LoadQuestionBank(state_.bank, state_.bankPath);
+    ui::PostToUi([this] {
+      if (lastSearchBox_ && !lastSearchBox_->Text().empty()) StartSearch(*lastSearchBox_);
+    });
+  });
+}
+
 void MainWindow::StartSearch(ui::Control& box) {
+  lastSearchBox_ = &box;
   const std::uint64_t generation = state_.searches.Next();
   std::string query = box.Text();
   auto bank = state_.bank.Snapshot();

@@ -47,9 +47,14 @@ class MainWindow {
   // result box through the UI thread unless a newer search has started.
   void StartSearch(ui::Control& box);
 
+  // Loads the bank on a worker; a query typed while it loaded is searched
+  // again on the loaded bank.
+  void StartBankLoad();
+
   AppState& state_;
   ui::Window window_;
   int hotKey_ = 0;
+  ui::Control* lastSearchBox_ = nullptr;  // the box whose text changed last
 };
 
 }  // namespace yz

@@ -274,6 +274,28 @@ TEST_F(MainWindowTest, LoadingTwiceKeepsOneWindow) {
   EXPECT_FALSE(IsIconic(first));
 }
 
+// A query typed while a large bank still loads is searched again once it has
+// loaded, so the user need not type it a second time.
+TEST(MainWindowLoadTest, AQueryTypedDuringTheLoadIsSearchedOnTheLoadedBank) {
+  const std::string plain = GenerateBankText(200000);
+  AppState state;
+  state.bankPath = RunDirectory() + "\\tk-load-test.txt";
+  ASSERT_TRUE(WriteWholeFile(state.bankPath, EncodeBankFile(plain, "1")));
+  const auto bank = BankSnapshot::FromPlainText(plain);
+  const std::string query(bank->Entry(150000).substr(0, 6));
+  const std::string expected = SearchBank(*bank, query)->text;
+  ASSERT_FALSE(expected.empty());
+  {
+    MainWindow window(state);
+    window.onClosed = [] {};
+    window.Load();
+    window["编辑框_手动搜索"].SetText(query);
+    EXPECT_TRUE(WaitFor([&] { return window["编辑框2"].Text() == expected; }, 20000));
+    ui::PauseProcessingEvents(200);
+  }
+  std::filesystem::remove(std::filesystem::path(ToUtf16(state.bankPath, CodePage::kGbk)));
+}
+
 // The real program, in a folder of its own with a large bank: closed while
 // its bank load and its searches run, it ends at once.
 TEST(MainWindowProcessTest, ClosingEndsTheProcessWhileWorkersRun) {
