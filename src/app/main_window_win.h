@@ -1,5 +1,6 @@
 // The main window: two search boxes, the result box, the OCR buttons and the
-// version label, wired to the bank search and the OCR search.
+// version label, wired to the bank search and the OCR search. Its workers hold
+// references to it and to the AppState, so both live as long as the process.
 #pragma once
 
 #include <functional>

@@ -180,7 +180,9 @@ std::optional<SearchResult> BankSearch::Run() {
 
 std::optional<SearchResult> SearchBank(const BankSnapshot& bank, std::string_view query,
                                        const SearchOptions& options) {
-  return BankSearch(bank, query, options).Run();
+  // A text ends at its first zero byte; the arenas use zero bytes to keep
+  // matches inside one entry, so none may reach the search.
+  return BankSearch(bank, query.substr(0, query.find('\0')), options).Run();
 }
 
 }  // namespace yz

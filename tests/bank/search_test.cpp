@@ -63,6 +63,8 @@ TEST(SearchBankTest, LiteralAndPinyinMatches) {
       {"\r\n", {6}},
       {"dx\r\nda", {6}},
       {"", {}},
+      {std::string("\0", 1), {}},             // a text ends at its first zero byte
+      {std::string("cj\0zz", 5), {1}},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Found(*bank, c.query), c.entries) << "query: " << c.query;
