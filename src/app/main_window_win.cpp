@@ -14,7 +14,7 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kLightGrey = RGB(192, 192, 192);
 
-ui::WindowSpec MainWindowLayout() {
+ui::WindowLayout MainWindowLayout() {
   return {
       .name = "MainWindow",
       .title = "砚舟知问",

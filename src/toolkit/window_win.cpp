@@ -96,7 +96,7 @@ std::wstring ChineseFace(std::string_view wanted) {
 
 // ---- Control
 
-Control::Control(Window& window, const ControlSpec& spec, int id) : window_(window), spec_(spec), id_(id) {}
+Control::Control(Window& window, const ControlLayout& layout, int id) : window_(window), layout_(layout), id_(id) {}
 
 Control::~Control() {
   if (font_) DeleteObject(font_);
@@ -105,23 +105,23 @@ Control::~Control() {
 
 void Control::Create() {
   const wchar_t* windowClass = L"STATIC";
-  DWORD style = WS_CHILD | (spec_.visible ? WS_VISIBLE : 0) | (spec_.tabStop ? WS_TABSTOP : 0);
+  DWORD style = WS_CHILD | (layout_.visible ? WS_VISIBLE : 0) | (layout_.tabStop ? WS_TABSTOP : 0);
   DWORD exStyle = 0;
   bool subclass = false;
-  switch (spec_.kind) {
+  switch (layout_.kind) {
     case Kind::EditBox:
       windowClass = L"EDIT";
       exStyle = WS_EX_STATICEDGE;
-      style |= spec_.multiLine ? (ES_MULTILINE | ES_AUTOVSCROLL) : ES_AUTOHSCROLL;
-      if (!spec_.enabled) {
+      style |= layout_.multiLine ? (ES_MULTILINE | ES_AUTOVSCROLL) : ES_AUTOHSCROLL;
+      if (!layout_.enabled) {
         style |= ES_READONLY;
         subclass = true;
       }
       break;
     case Kind::TransparentLabel:
     case Kind::Label:
-      style |= SS_LEFT | (spec_.clickable ? SS_NOTIFY : 0);
-      subclass = spec_.clickable;
+      style |= SS_LEFT | (layout_.clickable ? SS_NOTIFY : 0);
+      subclass = layout_.clickable;
       break;
     case Kind::Button:
       windowClass = L"BUTTON";
@@ -142,19 +142,19 @@ void Control::Create() {
       windowClass = PROGRESS_CLASSW;
       break;
   }
-  if (spec_.backColor != kDefaultColor) backBrush_ = CreateSolidBrush(spec_.backColor);
-  hwnd_ = CreateWindowExW(exStyle, windowClass, Wide(spec_.text).c_str(), style, 0, 0, 0, 0, window_.hwnd(),
+  if (layout_.backColor != kDefaultColor) backBrush_ = CreateSolidBrush(layout_.backColor);
+  hwnd_ = CreateWindowExW(exStyle, windowClass, Wide(layout_.text).c_str(), style, 0, 0, 0, 0, window_.hwnd(),
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), GetModuleHandleW(nullptr), nullptr);
   if (subclass) SetWindowSubclass(hwnd_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
-  Layout();
+  Place();
 }
 
-void Control::Layout() {
-  MoveWindow(hwnd_, window_.Scale(spec_.left), window_.Scale(spec_.top), window_.Scale(spec_.width),
-             window_.Scale(spec_.height), TRUE);
-  HFONT font = CreateFontW(-window_.Scale(spec_.font.height), 0, 0, 0, spec_.font.weight, FALSE,
-                           spec_.font.underline, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                           CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, ChineseFace(spec_.font.face).c_str());
+void Control::Place() {
+  MoveWindow(hwnd_, window_.Scale(layout_.left), window_.Scale(layout_.top), window_.Scale(layout_.width),
+             window_.Scale(layout_.height), TRUE);
+  HFONT font = CreateFontW(-window_.Scale(layout_.font.height), 0, 0, 0, layout_.font.weight, FALSE,
+                           layout_.font.underline, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, ChineseFace(layout_.font.face).c_str());
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   if (font_) DeleteObject(font_);
   font_ = font;
@@ -167,7 +167,7 @@ LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, L
     case WM_NCHITTEST:
       // A disabled edit box lets the mouse through to the window beneath,
       // so it can be neither focused nor scrolled, and dragging moves the window.
-      if (self->spec_.kind == Kind::EditBox) return HTTRANSPARENT;
+      if (self->layout_.kind == Kind::EditBox) return HTTRANSPARENT;
       break;
     case WM_LBUTTONDOWN:
       if (self->onLeftButtonDown) self->onLeftButtonDown();
@@ -187,11 +187,11 @@ std::string Control::Text() const {
 }
 
 void Control::SetText(std::string_view text) {
-  if (spec_.kind == Kind::EditBox && spec_.maxLength > 0) {
-    text = CutOnCharacter(text, static_cast<size_t>(spec_.maxLength));
+  if (layout_.kind == Kind::EditBox && layout_.maxLength > 0) {
+    text = CutOnCharacter(text, static_cast<size_t>(layout_.maxLength));
   }
   SetWindowTextW(hwnd_, Wide(text).c_str());
-  if (spec_.kind == Kind::TransparentLabel) {
+  if (layout_.kind == Kind::TransparentLabel) {
     // The parent paints a transparent label's background: have it repaint
     // there, or the old text would show through the new.
     RECT r;
@@ -224,9 +224,9 @@ LRESULT Control::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
 
 // ---- Window
 
-Window::Window(WindowSpec spec) : spec_(std::move(spec)), height_(spec_.height) {
-  for (size_t i = 0; i < spec_.controls.size(); ++i) {
-    controls_.push_back(std::make_unique<Control>(*this, spec_.controls[i], kFirstControlId + static_cast<int>(i)));
+Window::Window(WindowLayout layout) : layout_(std::move(layout)), height_(layout_.height) {
+  for (size_t i = 0; i < layout_.controls.size(); ++i) {
+    controls_.push_back(std::make_unique<Control>(*this, layout_.controls[i], kFirstControlId + static_cast<int>(i)));
   }
 }
 
@@ -240,16 +240,16 @@ void Window::Load() {
   }
   RegisterWindowClass(Proc);
   dpi_ = DpiOf(nullptr);
-  const int width = Scale(spec_.width), height = Scale(height_);
+  const int width = Scale(layout_.width), height = Scale(height_);
   const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  CreateWindowExW(0, kWindowClass, Wide(spec_.title).c_str(), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+  CreateWindowExW(0, kWindowClass, Wide(layout_.title).c_str(), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                   x, y, width, height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd_) return;
   // The monitor the window opened on may have another DPI than the system's.
   if (const int dpi = DpiOf(hwnd_); dpi != dpi_) {
     dpi_ = dpi;
-    SetWindowPos(hwnd_, nullptr, x, y, Scale(spec_.width), Scale(height_), SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd_, nullptr, x, y, Scale(layout_.width), Scale(height_), SWP_NOZORDER | SWP_NOACTIVATE);
   }
   for (auto& control : controls_) control->Create();
   if (onCreated) onCreated();
@@ -263,7 +263,7 @@ void Window::Destroy() {
 
 Control& Window::operator[](std::string_view name) {
   for (auto& control : controls_) {
-    if (control->spec().name == name) return *control;
+    if (control->layout().name == name) return *control;
   }
   std::abort();
 }
@@ -271,7 +271,7 @@ Control& Window::operator[](std::string_view name) {
 void Window::SetHeight(int height) {
   height_ = height;
   if (hwnd_) {
-    SetWindowPos(hwnd_, nullptr, 0, 0, Scale(spec_.width), Scale(height_),
+    SetWindowPos(hwnd_, nullptr, 0, 0, Scale(layout_.width), Scale(height_),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
@@ -301,8 +301,8 @@ Control* Window::ByHandle(HWND hwnd) {
   return nullptr;
 }
 
-void Window::LayoutAll() {
-  for (auto& control : controls_) control->Layout();
+void Window::PlaceAll() {
+  for (auto& control : controls_) control->Place();
 }
 
 LRESULT CALLBACK Window::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -325,17 +325,17 @@ LRESULT Window::ControlColor(HDC dc, HWND child, bool edit) {
   Control* control = ByHandle(child);
   if (!control) return DefWindowProcW(hwnd_, edit ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC,
                                       reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
-  const ControlSpec& spec = control->spec();
-  if (spec.textColor != kDefaultColor) SetTextColor(dc, spec.textColor);
-  if (spec.kind == Kind::TransparentLabel) {
+  const ControlLayout& layout = control->layout();
+  if (layout.textColor != kDefaultColor) SetTextColor(dc, layout.textColor);
+  if (layout.kind == Kind::TransparentLabel) {
     SetBkMode(dc, TRANSPARENT);
     return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
   }
   if (control->backBrush_) {
-    SetBkColor(dc, spec.backColor);
+    SetBkColor(dc, layout.backColor);
     return reinterpret_cast<LRESULT>(control->backBrush_);
   }
-  if (spec.kind == Kind::EditBox) {
+  if (layout.kind == Kind::EditBox) {
     SetBkColor(dc, GetSysColor(COLOR_WINDOW));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
   }
@@ -351,7 +351,7 @@ LRESULT Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       const UINT code = HIWORD(wParam);
       std::function<void()>* handler = nullptr;
       if (code == EN_CHANGE) handler = &control->onTextChanged;
-      if (code == BN_CLICKED && (control->spec().kind == Kind::Button || control->spec().kind == Kind::CheckBox)) {
+      if (code == BN_CLICKED && (control->layout().kind == Kind::Button || control->layout().kind == Kind::CheckBox)) {
         handler = &control->onClicked;
       }
       if (code == STN_DBLCLK) handler = &control->onDoubleClicked;
@@ -388,9 +388,9 @@ LRESULT Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED: {
       dpi_ = HIWORD(wParam);
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, Scale(spec_.width), Scale(height_),
+      SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, Scale(layout_.width), Scale(height_),
                    SWP_NOZORDER | SWP_NOACTIVATE);
-      LayoutAll();
+      PlaceAll();
       return 0;
     }
     case WM_DESTROY:

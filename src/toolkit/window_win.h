@@ -26,7 +26,7 @@ struct Font {
 };
 
 // One control of a layout: positions and sizes in client pixels at 96 DPI.
-struct ControlSpec {
+struct ControlLayout {
   std::string_view name;
   Kind kind;
   int left, top, width, height;
@@ -44,23 +44,23 @@ struct ControlSpec {
   int maxLength = 0;       // edit boxes: most GBK bytes held, 0 for no limit
 };
 
-struct WindowSpec {
+struct WindowLayout {
   std::string_view name;
   std::string_view title;
   int width, height;  // the outer size at 96 DPI
-  std::vector<ControlSpec> controls;
+  std::vector<ControlLayout> controls;
 };
 
 class Window;
 
 class Control {
  public:
-  Control(Window& window, const ControlSpec& spec, int id);
+  Control(Window& window, const ControlLayout& layout, int id);
   ~Control();
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 
-  const ControlSpec& spec() const { return spec_; }
+  const ControlLayout& layout() const { return layout_; }
   HWND hwnd() const { return hwnd_; }
 
   std::string Text() const;
@@ -85,11 +85,11 @@ class Control {
  private:
   friend class Window;
   void Create();
-  void Layout();
+  void Place();  // moves and sizes the control and sets its font at the window's DPI
   static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
   Window& window_;
-  ControlSpec spec_;
+  ControlLayout layout_;
   int id_;
   HWND hwnd_ = nullptr;
   HFONT font_ = nullptr;
@@ -98,7 +98,7 @@ class Control {
 
 class Window {
  public:
-  explicit Window(WindowSpec spec);
+  explicit Window(WindowLayout layout);
   virtual ~Window();
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
@@ -136,9 +136,9 @@ class Window {
   LRESULT ControlColor(HDC dc, HWND child, bool edit);
   Control* ById(int id);
   Control* ByHandle(HWND hwnd);
-  void LayoutAll();
+  void PlaceAll();
 
-  WindowSpec spec_;
+  WindowLayout layout_;
   std::vector<std::unique_ptr<Control>> controls_;
   std::vector<std::pair<int, Control*>> hotKeys_;
   HWND hwnd_ = nullptr;
