@@ -62,7 +62,9 @@ bool ContainsLiterally(std::string_view entry, const BytePattern& pattern) {
 void BankSearch::ConvertEntriesThatMissLiterally() {
   // An entry that does not contain the query as it stands reaches the key
   // step, which converts it to half width; only entries whose half-width form
-  // differs can tell, and there are few of them.
+  // differs can tell. The first search after a load compares most of them
+  // (any full-width punctuation makes an entry differ); later searches find
+  // them converted and only read their flags.
   for (size_t d = 0; d < bank_.differing_.size(); ++d) {
     std::atomic<bool>& converted = bank_.converted_[d];
     if (converted.load(std::memory_order_acquire)) {
