@@ -24,11 +24,14 @@ class BankSearch {
     return options_.generations && !options_.generations->IsNewest(options_.generation);
   }
   void ConvertEntriesThatMissLiterally();
+  // The arenas a search scans: the entries as loaded, the half-width forms
+  // of those that differ, and the keys.
+  enum Arena { kEntries, kHalfForms, kKeys };
+
   // Entries with a match in an arena, ascending; stops once they fill the limit.
-  std::vector<size_t> LiteralHits(const std::string& arena, const std::vector<std::uint32_t>& starts,
-                                  bool halfArena);
-  std::vector<size_t> KeyHits();
-  bool HitCounts(size_t entry, bool halfArena) const;
+  std::vector<size_t> Hits(Arena which);
+  // Whether a match in that arena counts for the entry in this search.
+  bool HitCounts(size_t entry, Arena which) const;
   std::string_view Shown(size_t entry) const;
   SearchResult Assemble(std::vector<size_t> entries) const;
 
@@ -76,12 +79,13 @@ void BankSearch::ConvertEntriesThatMissLiterally() {
   }
 }
 
-bool BankSearch::HitCounts(size_t entry, bool halfArena) const {
+bool BankSearch::HitCounts(size_t entry, Arena which) const {
+  if (which == kKeys) return true;
   const long d = bank_.DifferingOrdinal(entry);
-  if (d < 0) return !halfArena;
+  if (d < 0) return which == kEntries;
   // The form the entry was compared in: as loaded unless converted before
   // this search; an entry converted now was compared (and missed) as loaded.
-  return halfArena ? form_[d] == kHalfBefore : form_[d] == kOriginal;
+  return which == kHalfForms ? form_[d] == kHalfBefore : form_[d] == kOriginal;
 }
 
 std::string_view BankSearch::Shown(size_t entry) const {
@@ -89,9 +93,11 @@ std::string_view BankSearch::Shown(size_t entry) const {
   return (d >= 0 && form_[d] != kOriginal) ? bank_.HalfForm(d) : bank_.Original(entry);
 }
 
-std::vector<size_t> BankSearch::LiteralHits(const std::string& arena,
-                                            const std::vector<std::uint32_t>& starts, bool halfArena) {
+std::vector<size_t> BankSearch::Hits(Arena which) {
   std::vector<size_t> hits;
+  const std::string& arena = which == kKeys ? bank_.keys_ : which == kHalfForms ? bank_.half_ : bank_.text_;
+  const std::vector<std::uint32_t>& starts =
+      which == kKeys ? bank_.keyStart_ : which == kHalfForms ? bank_.halfStart_ : bank_.textStart_;
   size_t shown = 0;
   for (size_t from = 0; shown < options_.limit;) {
     const size_t at = pattern_.FindIn(arena, from);
@@ -100,9 +106,9 @@ std::vector<size_t> BankSearch::LiteralHits(const std::string& arena,
     // part of a query, so no match spans two.
     const size_t piece = std::upper_bound(starts.begin(), starts.end(), at) - starts.begin() - 1;
     const std::string_view text = std::string_view(arena).substr(starts[piece], starts[piece + 1] - starts[piece] - 1);
-    const size_t entry = halfArena ? bank_.differing_[piece] : piece;
+    const size_t entry = which == kHalfForms ? bank_.differing_[piece] : piece;
     if (OnCharacterBoundary(text, at - starts[piece])) {
-      if (HitCounts(entry, halfArena)) {
+      if (HitCounts(entry, which)) {
         hits.push_back(entry);
         shown += Shown(entry).size();
       }
@@ -110,26 +116,6 @@ std::vector<size_t> BankSearch::LiteralHits(const std::string& arena,
     } else {
       from = at + 1;
     }
-    if ((hits.size() & 255) == 0 && Superseded()) break;
-  }
-  return hits;
-}
-
-std::vector<size_t> BankSearch::KeyHits() {
-  std::vector<size_t> hits;
-  // Keys hold single bytes only: a query with a double-byte character never
-  // matches one.
-  const std::string_view query = pattern_.pattern();
-  if (std::any_of(query.begin(), query.end(), IsLeadByte)) return hits;
-  const std::vector<std::uint32_t>& starts = bank_.keyStart_;
-  size_t shown = 0;
-  for (size_t from = 0; shown < options_.limit;) {
-    const size_t at = pattern_.FindIn(bank_.keys_, from);
-    if (at == std::string_view::npos) break;
-    const size_t entry = std::upper_bound(starts.begin(), starts.end(), at) - starts.begin() - 1;
-    hits.push_back(entry);
-    shown += Shown(entry).size();
-    from = starts[entry + 1];
     if ((hits.size() & 255) == 0 && Superseded()) break;
   }
   return hits;
@@ -148,14 +134,7 @@ SearchResult BankSearch::Assemble(std::vector<size_t> entries) const {
       result.text.append(shown);
       if (result.text.size() < options_.limit) continue;
     } else {
-      // Cut on a character: drop a lead byte whose trail would not fit.
-      size_t cut = 0;
-      while (cut < room) {
-        const size_t next = cut + (IsLeadByte(shown[cut]) ? 2 : 1);
-        if (next > room) break;
-        cut = next;
-      }
-      result.text.append(shown.substr(0, cut));
+      result.text.append(CutOnCharacter(shown, room));
       result.truncated = true;
     }
     result.truncated = result.truncated || entry != entries.back();
@@ -168,13 +147,17 @@ std::optional<SearchResult> BankSearch::Run() {
   if (pattern_.pattern().empty()) return SearchResult{};
   ConvertEntriesThatMissLiterally();
   if (Superseded()) return std::nullopt;
-  std::vector<size_t> entries = LiteralHits(bank_.text_, bank_.textStart_, false);
+  std::vector<size_t> entries = Hits(kEntries);
   if (Superseded()) return std::nullopt;
   if (!bank_.differing_.empty()) {
-    std::vector<size_t> half = LiteralHits(bank_.half_, bank_.halfStart_, true);
+    std::vector<size_t> half = Hits(kHalfForms);
     entries.insert(entries.end(), half.begin(), half.end());
   }
-  std::vector<size_t> keys = KeyHits();
+  // Keys hold single bytes only: a query with a double-byte character never
+  // matches one.
+  const std::string_view query = pattern_.pattern();
+  std::vector<size_t> keys;
+  if (std::none_of(query.begin(), query.end(), IsLeadByte)) keys = Hits(kKeys);
   if (Superseded()) return std::nullopt;
   entries.insert(entries.end(), keys.begin(), keys.end());
   return Assemble(std::move(entries));

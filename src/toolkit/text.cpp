@@ -61,6 +61,16 @@ std::vector<std::string> Split(std::string_view text, std::string_view delimiter
   return pieces;
 }
 
+std::string_view CutOnCharacter(std::string_view text, size_t limit) {
+  size_t cut = 0;
+  while (cut < text.size()) {
+    const size_t next = cut + (IsLeadByte(text[cut]) ? 2 : 1);
+    if (next > limit) break;
+    cut = next;
+  }
+  return text.substr(0, cut);
+}
+
 std::string TextFromBytes(std::string_view bytes) {
   return std::string(bytes.substr(0, bytes.find('\0')));
 }

@@ -32,6 +32,10 @@ std::vector<std::string> Split(std::string_view text, std::string_view delimiter
 template <typename F>
 void ForEachPiece(std::string_view text, std::string_view delimiter, F&& piece);
 
+// The longest start of text of at most limit bytes that does not end inside
+// a double-byte character.
+std::string_view CutOnCharacter(std::string_view text, size_t limit);
+
 // Bytes taken as text: up to the first zero byte.
 std::string TextFromBytes(std::string_view bytes);
 

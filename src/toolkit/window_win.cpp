@@ -15,17 +15,6 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"YanzhouWindow";
 constexpr int kFirstControlId = 100;
 
-// The longest start of text within limit bytes that ends on a character.
-std::string_view CutOnCharacter(std::string_view text, size_t limit) {
-  size_t cut = 0;
-  while (cut < text.size()) {
-    const size_t next = cut + (IsLeadByte(text[cut]) ? 2 : 1);
-    if (next > limit) break;
-    cut = next;
-  }
-  return text.substr(0, std::min(cut, text.size()));
-}
-
 // GetDpiForWindow and GetDpiForSystem exist from Windows 10 1607 on; before
 // that the screen's DPI holds for every window.
 int DpiOf(HWND hwnd) {

@@ -16,14 +16,10 @@
 #include "toolkit/codepage.h"
 #include "toolkit/runtime.h"
 #include "toolkit/ui_win.h"
+#include "toolkit/wide_win.h"
 
 namespace yz {
 namespace {
-
-std::wstring Wide(std::string_view gbk) {
-  const std::u16string wide = ToUtf16(gbk, CodePage::kGbk);
-  return std::wstring(wide.begin(), wide.end());
-}
 
 // Handles events until the condition holds or the time is up.
 template <typename F>
